@@ -1,0 +1,13 @@
+# One interface target carries the project's warning flags; every target links it.
+add_library(project_warnings INTERFACE)
+target_compile_options(project_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow
+                                                  -Wnon-virtual-dtor -Wconversion -Wno-sign-conversion
+                                                  -Wno-missing-field-initializers)
+if(WARNINGS_AS_ERRORS)
+  target_compile_options(project_warnings INTERFACE -Werror)
+endif()
+if(SANITIZE)
+  target_compile_options(project_warnings INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                                    -fno-sanitize-recover=undefined)
+  target_link_options(project_warnings INTERFACE -fsanitize=address,undefined)
+endif()
