@@ -14,7 +14,8 @@ std::filesystem::path CurrentDir();
 
 // Resolves `relative` (components separated by '\' or '/', leading separators ignored) below
 // `base`, matching each existing component without regard to letter case.
-std::filesystem::path ResolveCaseBlind(const std::filesystem::path& base, std::string_view relative);
+std::filesystem::path ResolveCaseBlind(const std::filesystem::path& base,
+                                       std::string_view relative);
 
 // ResolveCaseBlind below the current directory.
 std::filesystem::path BelowCurrentDir(std::string_view relative);

@@ -32,8 +32,12 @@ ScopedFixedClock::ScopedFixedClock(LocalDateTime fixed) : previous_(FixedTime())
   FixedTime() = fixed;
 }
 
-ScopedFixedClock::~ScopedFixedClock() { FixedTime() = previous_; }
+ScopedFixedClock::~ScopedFixedClock() {
+  FixedTime() = previous_;
+}
 
-void ScopedFixedClock::Set(LocalDateTime fixed) { FixedTime() = fixed; }
+void ScopedFixedClock::Set(LocalDateTime fixed) {
+  FixedTime() = fixed;
+}
 
 }  // namespace platform

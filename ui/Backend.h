@@ -32,8 +32,10 @@ class Backend {
   virtual Answer ShowMessageBox(const MessageBoxSpec& spec) = 0;
   virtual void Sound(const Tone& tone) = 0;
   virtual void SetWaitCursor(bool on) = 0;
-  // Runs `task` once the current event has been handled.
+  // Runs `task` once the current event has been handled. Safe to call from any thread.
   virtual void Post(std::function<void()> task) = 0;
+  // Handles the window events that are waiting, then returns (a waiting loop's "do events").
+  virtual void ProcessEvents() = 0;
 };
 
 }  // namespace ui

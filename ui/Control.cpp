@@ -42,7 +42,9 @@ bool Control::canTakeFocus() const {
   }
 }
 
-void Control::Changed(ControlProperty what) { owner_.ControlChanged(*this, what); }
+void Control::Changed(ControlProperty what) {
+  owner_.ControlChanged(*this, what);
+}
 
 void Control::SetText(std::string_view text) {
   if (text_ == text) return;
@@ -114,8 +116,9 @@ void Control::SetChecked(bool checked) {
 int Control::AddItem(std::string_view item) {
   auto at = items_.end();
   if (style_.sorted) {
-    at = std::upper_bound(items_.begin(), items_.end(), item,
-                          [](std::string_view a, const std::string& b) { return LessIgnoringCase(a, b); });
+    at = std::upper_bound(
+        items_.begin(), items_.end(), item,
+        [](std::string_view a, const std::string& b) { return LessIgnoringCase(a, b); });
   }
   const int index = static_cast<int>(at - items_.begin());
   items_.insert(at, std::string(item));
@@ -165,7 +168,8 @@ void Control::SetRange(int minimum, int maximum) {
   minimum_ = minimum;
   maximum_ = std::max(minimum, maximum);
   Changed(ControlProperty::Range);
-  if (position_ < minimum_ || position_ > maximum_) SetPosition(std::clamp(position_, minimum_, maximum_));
+  if (position_ < minimum_ || position_ > maximum_)
+    SetPosition(std::clamp(position_, minimum_, maximum_));
 }
 
 void Control::SetPosition(int position) {

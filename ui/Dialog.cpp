@@ -23,7 +23,9 @@ std::string LabelAsName(std::string_view label) {
   return first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
 }
 
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsDigit(char c) {
+  return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 }  // namespace
 
@@ -90,7 +92,8 @@ void Dialog::SetTabOrder(const std::vector<int>& ids) {
   for (int id : ids) {
     auto it = std::find_if(controls_.begin(), controls_.end(),
                            [id](const auto& c) { return c && c->id() == id; });
-    if (it == controls_.end()) throw std::out_of_range("tab order names no control " + std::to_string(id));
+    if (it == controls_.end())
+      throw std::out_of_range("tab order names no control " + std::to_string(id));
     ordered.push_back(std::move(*it));
   }
   for (auto& rest : controls_)
@@ -106,15 +109,21 @@ void Dialog::On(std::string_view name, Event event, Handler handler) {
   On(control(name).id(), event, std::move(handler));
 }
 
-void Dialog::OnValidate(int id, std::function<bool()> handler) { validators_[id] = std::move(handler); }
+void Dialog::OnValidate(int id, std::function<bool()> handler) {
+  validators_[id] = std::move(handler);
+}
 
-void Dialog::OnKey(int id, std::function<void(Key&)> handler) { keyHandlers_[id] = std::move(handler); }
+void Dialog::OnKey(int id, std::function<void(Key&)> handler) {
+  keyHandlers_[id] = std::move(handler);
+}
 
 void Dialog::SetKeyPreview(std::function<void(Control*, Key&)> preview) {
   keyPreview_ = std::move(preview);
 }
 
-void Dialog::SetDefaultButton(int id) { defaultButton_ = id; }
+void Dialog::SetDefaultButton(int id) {
+  defaultButton_ = id;
+}
 
 void Dialog::ControlChanged(Control& control, ControlProperty what) {
   if (observer_) observer_->ControlChanged(control, what);
@@ -136,7 +145,9 @@ bool Dialog::Validate(Control& control) {
 }
 
 // Focus: rules 2 to 4 of the contract.
-void Dialog::SetFocus(int id) { SetFocus(control(id)); }
+void Dialog::SetFocus(int id) {
+  SetFocus(control(id));
+}
 
 void Dialog::SetFocus(Control& next) {
   if (openBoxes_ > 0 || holder_ == &next) {

@@ -42,7 +42,7 @@ namespace ui {
 class Toolkit;
 
 enum class Event {
-  Change,        // the text changed
+  Change,  // the text changed
   FocusIn,
   FocusOut,
   Click,         // buttons, check boxes, radio buttons; a command of the dialog

@@ -58,12 +58,17 @@ ScriptDriver& ScriptDriver::Keys(std::string text, int dialog) {
 }
 
 ScriptDriver& ScriptDriver::Press(Key key, int dialog) {
-  return Add("press key " + std::to_string(key.code), dialog, [key](Dialog& d) { d.PressKey(key); });
+  return Add("press key " + std::to_string(key.code), dialog,
+             [key](Dialog& d) { d.PressKey(key); });
 }
 
-ScriptDriver& ScriptDriver::Tab(int dialog) { return Press(Key{Key::kTab}, dialog); }
+ScriptDriver& ScriptDriver::Tab(int dialog) {
+  return Press(Key{Key::kTab}, dialog);
+}
 
-ScriptDriver& ScriptDriver::BackTab(int dialog) { return Press(Key{Key::kTab, true}, dialog); }
+ScriptDriver& ScriptDriver::BackTab(int dialog) {
+  return Press(Key{Key::kTab, true}, dialog);
+}
 
 ScriptDriver& ScriptDriver::Click(int id, int dialog) {
   return Add("click " + std::to_string(id), dialog, [id](Dialog& d) { d.Click(id); });
@@ -140,9 +145,14 @@ void ScriptDriver::Play(Dialog& dialog) {
 }
 
 void ScriptDriver::RunPosted() {
-  while (!posted_.empty()) {
-    auto task = std::move(posted_.front());
-    posted_.pop_front();
+  for (;;) {
+    std::function<void()> task;
+    {
+      std::lock_guard lock(postedLock_);
+      if (posted_.empty()) return;
+      task = std::move(posted_.front());
+      posted_.pop_front();
+    }
     task();
   }
 }
@@ -176,7 +186,9 @@ void ScriptDriver::DestroyWindow(Dialog& dialog) {
   shown_.erase(std::remove(shown_.begin(), shown_.end(), &dialog), shown_.end());
 }
 
-void ScriptDriver::ShowFrame(FrameWindow&) { ++framesShown_; }
+void ScriptDriver::ShowFrame(FrameWindow&) {
+  ++framesShown_;
+}
 
 void ScriptDriver::FrameChanged(FrameWindow&) {}
 
@@ -198,10 +210,17 @@ ui::Answer ScriptDriver::ShowMessageBox(const MessageBoxSpec& spec) {
   return step.answer;
 }
 
-void ScriptDriver::Sound(const Tone& tone) { sounds_.push_back(tone); }
+void ScriptDriver::Sound(const Tone& tone) {
+  sounds_.push_back(tone);
+}
 
-void ScriptDriver::SetWaitCursor(bool on) { waitCursor_ = on; }
+void ScriptDriver::SetWaitCursor(bool on) {
+  waitCursor_ = on;
+}
 
-void ScriptDriver::Post(std::function<void()> task) { posted_.push_back(std::move(task)); }
+void ScriptDriver::Post(std::function<void()> task) {
+  std::lock_guard lock(postedLock_);
+  posted_.push_back(std::move(task));
+}
 
 }  // namespace ui

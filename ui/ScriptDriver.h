@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -39,7 +40,7 @@ class ScriptDriver : public Backend {
   ScriptDriver& Type(int id, std::string text, int dialog = 0);  // click into the box, type
   ScriptDriver& Type(std::string name, std::string text);
   ScriptDriver& Replace(int id, std::string text, int dialog = 0);  // select all, then type
-  ScriptDriver& Keys(std::string text, int dialog = 0);  // type into the focused control
+  ScriptDriver& Keys(std::string text, int dialog = 0);             // type into the focused control
   ScriptDriver& Press(Key key, int dialog = 0);
   ScriptDriver& Tab(int dialog = 0);
   ScriptDriver& BackTab(int dialog = 0);
@@ -84,6 +85,7 @@ class ScriptDriver : public Backend {
   void Sound(const Tone& tone) override;
   void SetWaitCursor(bool on) override;
   void Post(std::function<void()> task) override;
+  void ProcessEvents() override { RunPosted(); }
 
  private:
   struct Step {
@@ -97,6 +99,7 @@ class ScriptDriver : public Backend {
   void Perform(Step& step, Dialog& dialog);
 
   std::deque<Step> steps_;
+  std::mutex postedLock_;  // tasks may be posted from a worker thread
   std::deque<std::function<void()>> posted_;
   std::vector<MessageBoxSpec> boxes_;
   std::vector<Tone> sounds_;

@@ -43,7 +43,9 @@ void Toolkit::EndProcess(int exitCode) {
   throw ProcessEnd{exitCode};
 }
 
-Dialog* Toolkit::activeDialog() const { return active_.empty() ? nullptr : active_.back(); }
+Dialog* Toolkit::activeDialog() const {
+  return active_.empty() ? nullptr : active_.back();
+}
 
 void Toolkit::Activate(Dialog& dialog) {
   Forget(dialog);

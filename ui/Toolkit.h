@@ -61,6 +61,7 @@ class Toolkit {
   int exitCode() const { return exitCode_; }
 
   void Post(std::function<void()> task) { backend_.Post(std::move(task)); }
+  void ProcessEvents() { backend_.ProcessEvents(); }
 
   // The window that receives message boxes' focus handling: the innermost modal dialog, else
   // the modeless dialog activated last.

@@ -32,10 +32,18 @@ struct Point {
 // kSystemColor stands for the system's own colour of the element (-1 in the programs).
 using Color = std::int32_t;
 inline constexpr Color kSystemColor = -1;
-constexpr Color Rgb(int red, int green, int blue) { return red | (green << 8) | (blue << 16); }
-constexpr int RedOf(Color c) { return c & 0xFF; }
-constexpr int GreenOf(Color c) { return (c >> 8) & 0xFF; }
-constexpr int BlueOf(Color c) { return (c >> 16) & 0xFF; }
+constexpr Color Rgb(int red, int green, int blue) {
+  return red | (green << 8) | (blue << 16);
+}
+constexpr int RedOf(Color c) {
+  return c & 0xFF;
+}
+constexpr int GreenOf(Color c) {
+  return (c >> 8) & 0xFF;
+}
+constexpr int BlueOf(Color c) {
+  return (c >> 16) & 0xFF;
+}
 
 // A bitmap of the programs' resources: rows of 0x00RRGGBB pixels, top row first.
 struct Picture {
