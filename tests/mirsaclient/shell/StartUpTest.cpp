@@ -68,6 +68,18 @@ TEST_F(StartUp, AWellFormedFileLeadsToTheLogin) {
   EXPECT_FALSE(fs::exists("MIRSA/Param.zox"));
 }
 
+TEST_F(StartUp, ALongCurrentDirectoryWorks) {
+  fs::path deep = fs::current_path();
+  for (int i = 0; i < 6; ++i) deep /= std::string(60, static_cast<char>('a' + i));
+  fs::create_directories(deep);
+  fs::current_path(deep);
+  mirsa_test::WriteForeignParameterFile(JoinParameterFields(mirsa_test::BranchParameters()));
+  ExpectWindow(mirsa::IDD_LOGIN);
+  mirsa::RunStartUpSequence(toolkit);
+  EXPECT_TRUE(fs::is_directory(deep / "MIRSA" / "Export"));
+  EXPECT_GT(deep.string().size(), 360u);
+}
+
 // A canvas that remembers what was drawn.
 struct RecordingCanvas : ui::Canvas {
   void Fill(ui::Color c) override { fills.push_back(c); }
