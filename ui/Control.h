@@ -25,7 +25,7 @@ enum class ControlKind {
   PushButton,
   GroupBox,  // also the frames of the forms toolkit: disabling one disables what it holds
   ProgressBar,
-  IpAddress,
+  IpAddress,  // four numbers, dotted text: ui/IpAddress.h
   ScrollBar,
   Picture,
 };
