@@ -150,6 +150,8 @@ void CParameterDlg::FocusBox(int id) {
 
 void CParameterDlg::OnMemberCodeKillFocus() {
   const std::string memberCode = TrimBlanks(GetDlgItemText(IDC_PARAM_MEMBER_CODE));
+  // An empty box has nothing to correct yet; Save's mandatory check still refuses it.
+  if (memberCode.empty()) return;
   if (IsWellFormedMemberCode(memberCode)) {
     const MemberCodeGroups codes = SplitMemberCode(memberCode);
     SetDlgItemText(IDC_PARAM_BANK_CODE, codes.bank);
@@ -213,7 +215,9 @@ void CParameterDlg::OnSave() {
   g_strPlr = plr;
 
   memberCode = TrimBlanks(memberCode);
-  if (!IsWellFormedMemberCode(memberCode)) {
+  // An empty member code goes on to the id checks: with every box empty the two empty maker
+  // ids are the same, and the mandatory check refuses the empty code at the end.
+  if (!memberCode.empty() && !IsWellFormedMemberCode(memberCode)) {
     Inform("Invalid Member Code - should contain 12 digits", kSpacedCaption);
     FocusBox(IDC_PARAM_MEMBER_CODE);
     return;
