@@ -193,6 +193,11 @@ void Control::SetMask(std::string_view mask) {
   SetText(empty);
 }
 
+void Control::SetPicture(Picture picture) {
+  picture_ = std::move(picture);
+  Changed(ControlProperty::Image);
+}
+
 void Control::SetTip(std::string_view tip) {
   tip_ = std::string(tip);
   Changed(ControlProperty::Tip);
