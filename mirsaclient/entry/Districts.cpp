@@ -47,6 +47,8 @@ bool DistrictsFileAvailable() {
   return std::ifstream(DistrictsFilePath()).is_open();
 }
 
+// The loader once showed the current directory in a message box first, a development trace
+// that is left out.
 bool LoadStateList(ui::Control& stateCombo) {
   if (!ForEachStateLine([&](std::string_view line) { stateCombo.AddItem(StateOf(line)); }))
     return false;

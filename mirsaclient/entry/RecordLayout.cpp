@@ -61,7 +61,7 @@ bool HasLineBreak(std::string_view text) {
 // apostrophes turned into backquotes. The box is given the value when cleaning or the line
 // breaks changed it, so it shows what is stored.
 std::string BoxValue(ui::Dialog& form, int id, bool cleaned) {
-  const std::string& typed = form.GetDlgItemText(id);
+  const std::string typed = form.GetDlgItemText(id);
   const bool broken = HasLineBreak(typed);
   std::string value = Trim(OnOneLine(typed));
   if (cleaned) std::replace(value.begin(), value.end(), '\'', '`');
