@@ -28,11 +28,11 @@ char AccessKeyOf(std::string_view caption) {
 bool PressAccessKey(Dialog& dialog, Key& key) {
   if (!key.alt || !key.printable()) return false;
   const char wanted = Folded(key.character());
+  key.code = Key::kNone;  // Alt and a letter is a command, never a typed character
   for (const auto& c : dialog.controls()) {
     if (!TakesAccessKey(*c) || !c->visible() || !c->isEffectivelyEnabled()) continue;
     const char marked = AccessKeyOf(c->text());
     if (marked == 0 || Folded(marked) != wanted) continue;
-    key.code = Key::kNone;
     dialog.Click(c->id());
     return true;
   }

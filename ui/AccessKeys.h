@@ -12,8 +12,9 @@ namespace ui {
 // The letter that "&" marks in a caption ("&&" is a plain "&"); 0 when none is marked.
 char AccessKeyOf(std::string_view caption);
 
-// For Alt and a letter: clicks the visible, enabled push button, check box or radio button whose
-// caption marks that letter (without regard to case), drops the key and answers true.
+// For Alt and a letter: drops the key (it types nothing) and clicks the visible, enabled push
+// button, check box or radio button whose caption marks that letter (without regard to case);
+// answers whether one was clicked.
 bool PressAccessKey(Dialog& dialog, Key& key);
 
 }  // namespace ui
