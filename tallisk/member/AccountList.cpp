@@ -39,6 +39,8 @@ void AccountList::Index(std::size_t position) {
     nextOfTvpan_[chain->second.last] = index;
     chain->second.last = index;
   }
+  // Lists come grouped by member: a member ID like the last one's is in the sets already.
+  if (position > 0 && entries_[position - 1].memberId == e.memberId) return;
   memberIds_.insert(e.memberId);
   if (e.memberId.size() >= kBankIdLength) bankIds_.insert(e.memberId.substr(0, kBankIdLength));
 }
@@ -50,9 +52,13 @@ AccountList::LoadResult AccountList::Load(const std::filesystem::path& file) {
     loaded_ = false;
     return {false, "File not found: " + file.filename().string()};
   }
+  const std::vector<std::string_view> lines = ListLines(*text);
+  entries_.reserve(lines.size());
+  nextOfTvpan_.reserve(lines.size());
+  firstOfTvpan_.reserve(lines.size());
   std::size_t lineNumber = 0;
   std::vector<std::string_view> fields;
-  for (std::string_view line : ListLines(*text)) {
+  for (std::string_view line : lines) {
     ++lineNumber;
     if (IsBlankLine(line)) continue;
     SplitFields(line, fields);
