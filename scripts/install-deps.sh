@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libcurl4-openssl-dev
-          python3-pyftpdlib xvfb xauth x11-apps fonts-dejavu-core imagemagick)
+          python3-pyftpdlib xvfb xauth x11-apps x11-utils fonts-dejavu-core imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

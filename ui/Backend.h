@@ -29,6 +29,9 @@ class Backend {
   virtual void DestroyWindow(Dialog& dialog) = 0;
   virtual void ShowFrame(FrameWindow& frame) = 0;
   virtual void FrameChanged(FrameWindow& frame) = 0;
+  // The frame's window goes away (FrameWindow::Close, or the frame is destroyed). Closing the
+  // program's main window ends the process.
+  virtual void CloseFrame(FrameWindow& frame) { (void)frame; }
   virtual Answer ShowMessageBox(const MessageBoxSpec& spec) = 0;
   virtual void Sound(const Tone& tone) = 0;
   virtual void SetWaitCursor(bool on) = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/Dialog.h"
+#include "ui/IpAddress.h"
 #include "ui/TextCase.h"
 
 namespace ui {
@@ -15,7 +16,7 @@ Control::Control(Dialog& owner, ControlKind kind, int id, std::string name, Rect
       name_(std::move(name)),
       rect_(rect),
       style_(style),
-      text_(std::move(text)),
+      text_(kind == ControlKind::IpAddress ? NormalizeIpAddress(text) : std::move(text)),
       readOnly_(style.readOnly) {}
 
 bool Control::isBox() const {
@@ -47,8 +48,11 @@ void Control::Changed(ControlProperty what) {
 }
 
 void Control::SetText(std::string_view text) {
-  if (text_ == text) return;
-  text_ = std::string(text);
+  // An address control holds its text in the dotted form of its four fields.
+  const std::string next =
+      kind_ == ControlKind::IpAddress ? NormalizeIpAddress(text) : std::string(text);
+  if (text_ == next) return;
+  text_ = next;
   selStart_ = std::min<int>(selStart_, static_cast<int>(text_.size()));
   selLength_ = 0;
   if (kind_ == ControlKind::ComboBox || kind_ == ControlKind::ListBox) {
@@ -187,6 +191,11 @@ void Control::SetMask(std::string_view mask) {
   std::string empty = mask_;
   std::replace(empty.begin(), empty.end(), '#', prompt_);
   SetText(empty);
+}
+
+void Control::SetPicture(Picture picture) {
+  picture_ = std::move(picture);
+  Changed(ControlProperty::Image);
 }
 
 void Control::SetTip(std::string_view tip) {

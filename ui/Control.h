@@ -25,7 +25,7 @@ enum class ControlKind {
   PushButton,
   GroupBox,  // also the frames of the forms toolkit: disabling one disables what it holds
   ProgressBar,
-  IpAddress,
+  IpAddress,  // four numbers, dotted text: ui/IpAddress.h
   ScrollBar,
   Picture,
 };
@@ -46,6 +46,7 @@ enum class ControlProperty {
   Tip,
   Mask,
   ReadOnly,
+  Image,  // a picture control's bitmap
 };
 
 // Fixed properties that a dialog template gives a control.
@@ -132,6 +133,10 @@ class Control {
   char promptChar() const { return prompt_; }
   void SetMask(std::string_view mask);
 
+  // Picture controls: the bitmap they show.
+  const Picture& picture() const { return picture_; }
+  void SetPicture(Picture picture);
+
   const std::string& tip() const { return tip_; }
   void SetTip(std::string_view tip);
   // The text a screen reader announces: the box's label.
@@ -165,6 +170,7 @@ class Control {
   int position_ = 0;
   std::string mask_;
   char prompt_ = '_';
+  Picture picture_;
   std::string tip_;
   std::string accessibleName_;
 };

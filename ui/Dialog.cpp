@@ -4,6 +4,7 @@
 #include <cctype>
 #include <stdexcept>
 
+#include "ui/IpAddress.h"
 #include "ui/Toolkit.h"
 
 namespace ui {
@@ -276,6 +277,8 @@ void Dialog::PressKey(Key key) {
   if (!focused || !focused->isEffectivelyEnabled()) return;
   if (focused->kind() == ControlKind::MaskedEdit) {
     EditMasked(*focused, key);
+  } else if (focused->kind() == ControlKind::IpAddress) {
+    EditIpAddress(*focused, key);
   } else if (focused->isBox()) {
     EditText(*focused, key);
   } else if (key.code == ' ' && focused->kind() != ControlKind::ComboBox &&

@@ -7,6 +7,10 @@ namespace ui {
 FrameWindow::FrameWindow(Toolkit& toolkit, std::string caption)
     : toolkit_(toolkit), caption_(std::move(caption)) {}
 
+FrameWindow::~FrameWindow() {
+  toolkit_.backend().CloseFrame(*this);
+}
+
 void FrameWindow::SetCaption(std::string_view caption) {
   caption_ = std::string(caption);
   if (shown_) toolkit_.backend().FrameChanged(*this);
@@ -26,6 +30,11 @@ void FrameWindow::ShowMaximized() {
   maximized_ = true;
   shown_ = true;
   toolkit_.backend().ShowFrame(*this);
+}
+
+void FrameWindow::Close() {
+  shown_ = false;
+  toolkit_.backend().CloseFrame(*this);
 }
 
 }  // namespace ui

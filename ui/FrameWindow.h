@@ -31,7 +31,7 @@ class FrameWindow {
   FrameWindow(Toolkit& toolkit, std::string caption);
   FrameWindow(const FrameWindow&) = delete;
   FrameWindow& operator=(const FrameWindow&) = delete;
-  virtual ~FrameWindow() = default;
+  virtual ~FrameWindow();
 
   Toolkit& toolkit() const { return toolkit_; }
   const std::string& caption() const { return caption_; }
@@ -44,6 +44,8 @@ class FrameWindow {
   bool shown() const { return shown_; }
 
   void ShowMaximized();
+  // Closes the window for good: the program's main window closing ends the process.
+  void Close();
 
   // From the renderer (or a test): paint the client area of the given size.
   void Paint(Canvas& canvas, Size client) { OnPaint(canvas, client); }

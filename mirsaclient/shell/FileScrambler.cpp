@@ -1,6 +1,7 @@
 #include "mirsaclient/shell/FileScrambler.h"
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -23,6 +24,85 @@ void ScrambleInPlace(std::string& bytes) {
 
 }  // namespace
 
+namespace {
+
+// Copies `n` bytes combined with the scramble byte, eight at a time.
+void ScrambleCopy(const char* from, std::size_t n, char* to) {
+  constexpr std::uint64_t kWord = 0x0101010101010101ULL * static_cast<unsigned char>(kScrambleByte);
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, from + i, 8);
+    w ^= kWord;
+    std::memcpy(to + i, &w, 8);
+  }
+  for (; i < n; ++i) to[i] = static_cast<char>(from[i] ^ kScrambleByte);
+}
+
+// The plain byte whose scrambled form is LF, which text-mode writing turns into CR LF.
+constexpr char kPlainOfLf = static_cast<char>('\n' ^ kScrambleByte);
+
+// Text-mode reading, the exclusive-or and text-mode writing of one block, in one pass.
+class BlockScrambler {
+ public:
+  // Answers the bytes to write for `block`; `last` when no block follows.
+  std::string_view Next(std::string_view block, bool last) {
+    out_.resize(2 * block.size() + 2);
+    char* to = out_.data();
+    if (ended_) return {};
+    const bool plainRun = block.find(platform::kEndOfFileByte) == std::string_view::npos &&
+                          block.find(kPlainOfLf) == std::string_view::npos;
+    std::size_t i = 0;
+    if (pendingCr_ && !block.empty()) {
+      pendingCr_ = false;
+      Emit(block[0] == '\n' ? '\n' : '\r', to);
+      if (block[0] == '\n') i = 1;
+    }
+    while (i < block.size()) {
+      if (plainRun) {
+        // The common case: only CRs need a look; whole runs between them are copied.
+        const std::size_t cr = block.find('\r', i);
+        const std::size_t runEnd = cr == std::string_view::npos ? block.size() : cr;
+        ScrambleCopy(block.data() + i, runEnd - i, to);
+        to += runEnd - i;
+        i = runEnd;
+        if (cr == std::string_view::npos) break;
+      } else if (block[i] != '\r') {
+        if (block[i] == platform::kEndOfFileByte) {
+          ended_ = true;
+          break;
+        }
+        Emit(block[i++], to);
+        continue;
+      }
+      // A CR: with an LF after it the pair reads as one LF; at the block's end, wait.
+      if (i + 1 == block.size()) {
+        pendingCr_ = true;
+        break;
+      }
+      const bool pair = block[i + 1] == '\n';
+      Emit(pair ? '\n' : '\r', to);
+      i += pair ? 2 : 1;
+    }
+    if (last && pendingCr_ && !ended_) Emit('\r', to);
+    if (last) ended_ = true;
+    return {out_.data(), static_cast<std::size_t>(to - out_.data())};
+  }
+  bool ended() const { return ended_; }
+
+ private:
+  static void Emit(char plain, char*& to) {
+    const char scrambled = static_cast<char>(plain ^ kScrambleByte);
+    if (scrambled == '\n') *to++ = '\r';
+    *to++ = scrambled;
+  }
+  std::string out_;
+  bool pendingCr_ = false;
+  bool ended_ = false;
+};
+
+}  // namespace
+
 int FileScrambler(const std::filesystem::path& source, const std::filesystem::path& target) {
   File in(std::fopen(source.c_str(), "rb"));
   if (!in) return kSourceNotOpened;
@@ -30,19 +110,10 @@ int FileScrambler(const std::filesystem::path& source, const std::filesystem::pa
   if (!out) return kTargetNotOpened;
 
   std::vector<char> block(kBlockSize);
-  std::string plain;
-  platform::TextModeReader reader;
-  bool more = true;
-  while (more) {
+  BlockScrambler scrambler;
+  while (!scrambler.ended()) {
     const std::size_t n = std::fread(block.data(), 1, block.size(), in.get());
-    plain.clear();
-    if (n > 0) more = reader.Feed(std::string_view(block.data(), n), plain);
-    if (n < block.size()) {
-      reader.Finish(plain);
-      more = false;
-    }
-    ScrambleInPlace(plain);
-    const std::string raw = platform::ToTextMode(plain);
+    const std::string_view raw = scrambler.Next({block.data(), n}, n < block.size());
     if (std::fwrite(raw.data(), 1, raw.size(), out.get()) != raw.size()) break;
   }
   out.reset();

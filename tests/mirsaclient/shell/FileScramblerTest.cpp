@@ -47,6 +47,16 @@ TEST(FileScrambler, BlocksOfALargeFileGiveTheSameBytesAsTheWholeTransform) {
   WriteBytes("plain", plain);
   ASSERT_EQ(mirsa::FileScrambler("plain", "stored"), mirsa::kScrambled);
   EXPECT_EQ(platform::ReadBinaryFile("stored"), mirsa::StoredForm(platform::FromTextMode(plain)));
+
+  // A CR LF pair split by a block boundary, a lone CR, a byte that scrambles to LF, and the
+  // end-of-file byte in a later block.
+  std::string tricky(65535, 'A');
+  tricky += "\r\nB\rC\xCD";
+  tricky += std::string(70000, 'D') + "\r";
+  tricky += std::string(70000, 'E') + "\x1A" + "lost";
+  WriteBytes("tricky", tricky);
+  ASSERT_EQ(mirsa::FileScrambler("tricky", "stored"), mirsa::kScrambled);
+  EXPECT_EQ(platform::ReadBinaryFile("stored"), mirsa::StoredForm(platform::FromTextMode(tricky)));
 }
 
 TEST(FileScrambler, ReadingAStoredFileDoesNotRewriteIt) {

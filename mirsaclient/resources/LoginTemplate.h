@@ -1,0 +1,9 @@
+#pragma once
+
+#include "ui/DialogTemplate.h"
+
+namespace mirsa {
+
+ui::DialogTemplate LoginTemplate();
+
+}  // namespace mirsa
