@@ -65,7 +65,7 @@ ControlTemplate Button(std::string_view name, std::string text, Rect rect,
 }  // namespace
 
 ui::DialogTemplate Layout() {
-  ui::DialogTemplate t{.resourceId = kFormId, .caption = std::string(kCaption), .size = {452, 364}};
+  ui::DialogTemplate t{.resourceId = kFormId, .caption = std::string(kCaption), .size = {452, 380}};
   t.controls = {
       // The member, the record number and the commands.
       Frame(kFraMemberID, fraMemberID, "MemberID", {6, 4, 154, 38}),
@@ -141,28 +141,28 @@ ui::DialogTemplate Layout() {
       {.kind = ControlKind::ScrollBar, .name = std::string(scrRec), .rect = {432, 50, 12, 200}},
 
       // The totals.
-      Frame(kFraTotals, fraTotals, "", {6, 256, 252, 40}),
+      Frame(kFraTotals, fraTotals, "", {6, 256, 438, 40}),
       Label("Number of Records Entered", {14, 266, 104, 10}, kFraTotals),
-      Label("0", {120, 266, 24, 10}, kFraTotals, lblRecordCount),
-      Label(" of 0", {144, 266, 70, 10}, kFraTotals, lblListSize),
+      Label("0", {120, 266, 18, 10}, kFraTotals, lblRecordCount),
+      Label(" of 0", {138, 266, 70, 10}, kFraTotals, lblListSize),
       Label("Total Service Fee Payable (Rs.)", {14, 280, 112, 10}, kFraTotals),
       Label("0", {128, 280, 80, 10}, kFraTotals, lblTotalFee),
 
       // The payment.
       Button(cmdPmtDetails,
              "Click here to enter payment details (after entering details of all proposals)",
-             {264, 260, 180, 32}),
-      Frame(kFraPayment, fraPayment, "", {6, 300, 438, 58}),
+             {6, 302, 438, 16}),
+      Frame(kFraPayment, fraPayment, "", {6, 322, 438, 52}),
       Label("Please furnish the payment details and then click on Upload button to send the "
             "details to TALVO",
-            {14, 310, 424, 10}, kFraPayment),
-      Label("DD No.", {14, 330, 30, 10}, kFraPayment),
-      Box(txtDDNo, {46, 328, 70, 12}, kFraPayment, 0),
-      Label("DD Date", {124, 330, 34, 10}, kFraPayment),
-      Box(txtDDDate, {160, 328, 60, 12}, kFraPayment, 0),
-      Label("Amount Paid (Rs.)", {228, 330, 66, 10}, kFraPayment),
-      Box(txtAmtPaid, {296, 328, 70, 12}, kFraPayment, 0),
-      Button(cmdUpload, "Upload", {378, 326, 58, 14}, {}, kFraPayment),
+            {14, 332, 424, 10}, kFraPayment),
+      Label("DD No.", {14, 352, 30, 10}, kFraPayment),
+      Box(txtDDNo, {46, 350, 70, 12}, kFraPayment, 0),
+      Label("DD Date", {124, 352, 34, 10}, kFraPayment),
+      Box(txtDDDate, {160, 350, 60, 12}, kFraPayment, 0),
+      Label("Amount Paid (Rs.)", {228, 352, 66, 10}, kFraPayment),
+      Box(txtAmtPaid, {296, 350, 70, 12}, kFraPayment, 0),
+      Button(cmdUpload, "Upload", {378, 348, 58, 14}, {}, kFraPayment),
   };
   return t;
 }

@@ -33,11 +33,11 @@ frmPeriodicalData::frmPeriodicalData(ui::Toolkit& toolkit, TalliskSession& sessi
     C(value).SetTextColor(kBlue);
   C(opRegNo).SetChecked(true);
   C(cmbStatus).SetSelection(0);
-  // The payment details and the upload are not offered yet.
+  // The payment details and the upload are not offered yet: the frame and all it holds are
+  // hidden, the button that shows it disabled.
   Enable(cmdPmtDetails, false);
-  C(fraPayment).SetVisible(false);
-  for (std::string_view payment : {txtDDNo, txtDDDate, txtAmtPaid, cmdUpload})
-    C(payment).SetVisible(false);
+  for (const auto& c : controls())
+    if (c->id() == kFraPayment || c->container() == kFraPayment) c->SetVisible(false);
   C(scrRec).SetRange(1, 1);
 
   // Key preview: Alt and a caption's marked letter presses that button.
@@ -94,7 +94,8 @@ void frmPeriodicalData::LoadForm() {
   std::error_code ec;
   fs::create_directory(session_.files.OutputDir(), ec);
   asOn_ = MarchThirtyFirst(year_);
-  C(cmbStatus).SetSelection(C(cmbStatus).FindItemExact("Standard"));
+  // "Standard" is the status of a new entry; a record shown keeps its own.
+  if (records_.empty()) C(cmbStatus).SetSelection(C(cmbStatus).FindItemExact("Standard"));
   SetFocus(cmdAddSave);
 }
 

@@ -89,12 +89,17 @@ TEST_F(PeriodicalData, LoadingReadsTheYearFilesAndTheScrollBarBrowses) {
   EXPECT_EQ(Text(lblGCStatus), "Guarantee Cover Started on 15/06/2003");
 }
 
-TEST_F(PeriodicalData, OneRecordIsShownAtLoading) {
+TEST_F(PeriodicalData, OneRecordIsShownAtLoadingWithItsOwnStatus) {
   WriteText("header2004.txt", "001200340056|1|3189|March 31, 2004|\n");
-  WriteText("data2004.txt", DataLine("TV200312345", "ABC Industries") + "\n");
+  WriteText("data2004.txt",
+            "001200340056|TV200312345|ABC Industries|Main Branch|500000|250000|200000|150000|"
+            "15/06/2003|3189|Y|Doubtful|Slow|\n");
   Open();
   EXPECT_EQ(Text(lblRecordNo), "1");
   EXPECT_EQ(Text(txtTVPAN), "TV200312345");
+  EXPECT_EQ(Text(cmbStatus), "Doubtful");
+  EXPECT_TRUE(form->control(opRegYes).checked());
+  EXPECT_EQ(Text(txtRemarks), "Slow");
 }
 
 TEST_F(PeriodicalData, LoadingSkipsBlankLinesAndStopsAtAShortOne) {
