@@ -25,7 +25,9 @@ const std::string kHeaderOfThree = "001200340056|3|9567|March 31, 2004|\n";
 class PeriodicalData : public FormTest {};
 
 TEST_F(PeriodicalData, OpensBrowsingWithTheYearAndTheListSize) {
+  toolkit.SetClipboardText("copied before");
   Open();
+  EXPECT_EQ(toolkit.clipboardText(), "");
   EXPECT_EQ(form->caption(), "TALVO - Tallisk");
   EXPECT_EQ(Text(fraOutstanding), "Outstanding As on March 31, 2004");
   EXPECT_EQ(Text(lblListSize), " of 6");
@@ -164,7 +166,7 @@ TEST_F(PeriodicalData, TheTvpanLookUpFillsTheAccountAndLeavingTheAmountsShowsThe
       .Keys("150000")
       .Tab()
       .Do([this](ui::Dialog&) { EXPECT_EQ(Text(lblServiceFee), "3189"); })
-      .Click(S(cmdCancelClose))
+      .Press(ui::Key{ui::Key::kEscape})  // Escape presses Cancel
       .Do([this](ui::Dialog&) {
         EXPECT_EQ(Text(cmdAddSave), "&Add");
         EXPECT_EQ(Text(cmdCancelClose), "&Close");
