@@ -28,6 +28,17 @@ bool IsDigit(char c) {
   return std::isdigit(static_cast<unsigned char>(c)) != 0;
 }
 
+// A line break of a multi-line box is CR LF and moves and deletes as one character.
+int CharWidthBefore(const std::string& text, int at) {
+  if (at <= 0) return 0;
+  return at >= 2 && text.compare(static_cast<std::size_t>(at - 2), 2, "\r\n") == 0 ? 2 : 1;
+}
+
+int CharWidthAt(const std::string& text, int at) {
+  if (at >= static_cast<int>(text.size())) return 0;
+  return text.compare(static_cast<std::size_t>(at), 2, "\r\n") == 0 ? 2 : 1;
+}
+
 }  // namespace
 
 Dialog::Dialog(Toolkit& toolkit, DialogTemplate layout)
@@ -305,20 +316,20 @@ void Dialog::EditText(Control& box, const Key& key) {
   switch (key.code) {
     case Key::kBackspace:
       if (length == 0 && start > 0) {
-        --start;
-        length = 1;
+        length = CharWidthBefore(text, start);
+        start -= length;
       }
       if (length > 0) replace("");
       return;
     case Key::kDelete:
-      if (length == 0 && start < static_cast<int>(text.size())) length = 1;
+      if (length == 0) length = CharWidthAt(text, start);
       if (length > 0) replace("");
       return;
     case Key::kLeft:
-      box.SetTextSelection(std::max(0, start - 1), 0);
+      box.SetTextSelection(start - CharWidthBefore(text, start), 0);
       return;
     case Key::kRight:
-      box.SetTextSelection(start + length + (length == 0 ? 1 : 0), 0);
+      box.SetTextSelection(length > 0 ? start + length : start + CharWidthAt(text, start), 0);
       return;
     case Key::kHome:
       box.SetTextSelection(0, 0);

@@ -23,7 +23,10 @@ ui::DialogTemplate ThreeBoxes() {
       {.kind = ControlKind::Edit, .id = kB},
       {.kind = ControlKind::Edit, .id = kC, .maxLength = 3},
       {.kind = ControlKind::PushButton, .id = kSave, .text = "&Save"},
-      {.kind = ControlKind::PushButton, .id = ui::IDOK, .text = "OK", .style = {.defaultButton = true}},
+      {.kind = ControlKind::PushButton,
+       .id = ui::IDOK,
+       .text = "OK",
+       .style = {.defaultButton = true}},
   };
   return t;
 }
@@ -144,6 +147,24 @@ TEST_F(FocusContract, EnterPressesTheDefaultButtonOnlyWhileItIsEnabled) {
   dialog.PressKey(ui::Key{ui::Key::kEnter});
   EXPECT_EQ(oks, 1);
   EXPECT_EQ(dialog.focus()->id(), kA) << "Enter does not move the focus";
+}
+
+TEST(BoxEditing, ALineBreakMovesAndDeletesAsOneCharacter) {
+  ui::ScriptDriver driver;
+  ui::Toolkit toolkit(driver);
+  ui::DialogTemplate t{.resourceId = 501, .caption = "Lines", .size = {100, 60}};
+  t.controls = {{.kind = ControlKind::MultiLineEdit, .id = 20, .style = {.wantReturn = true}}};
+  ui::Dialog dialog(toolkit, t);
+  dialog.Create();
+  dialog.TypeText("ab\ncd");
+  EXPECT_EQ(dialog.control(20).text(), "ab\r\ncd");
+  for (int i = 0; i < 2; ++i) dialog.PressKey(ui::Key{ui::Key::kLeft});
+  dialog.PressKey(ui::Key{ui::Key::kBackspace});
+  EXPECT_EQ(dialog.control(20).text(), "abcd");
+  dialog.PressKey(ui::Key{ui::Key::kEnter});
+  dialog.PressKey(ui::Key{ui::Key::kLeft});
+  dialog.PressKey(ui::Key{ui::Key::kDelete});
+  EXPECT_EQ(dialog.control(20).text(), "abcd");
 }
 
 TEST_F(FocusContract, BoxesTakeTheirLabelAsAccessibleName) {
