@@ -180,6 +180,7 @@ void Dialog::SetFocus(Control& next) {
 }
 
 void Dialog::MessageBoxOpening() {
+  if (!boxesMoveFocus_) return;
   if (++openBoxes_ != 1 || holder_ == nullptr) return;
   Control* old = holder_;
   target_ = old;
@@ -189,11 +190,16 @@ void Dialog::MessageBoxOpening() {
 }
 
 void Dialog::MessageBoxClosed() {
+  if (!boxesMoveFocus_) return;
   if (--openBoxes_ != 0 || holder_ != nullptr || target_ == nullptr) return;
   if (!created_ || !target_->canTakeFocus()) return;
   holder_ = target_;
   if (observer_) observer_->FocusChanged(holder_);
   Fire(*holder_, Event::FocusIn);
+}
+
+void Dialog::Activated() {
+  if (created_) OnActivate();
 }
 
 Control* Dialog::NextTabStop(Control* from, bool backward) const {
@@ -437,6 +443,7 @@ void Dialog::Initialize() {
   if (focusFirst && !ended_ && holder_ == nullptr) {
     if (Control* first = NextTabStop(nullptr, false)) SetFocus(*first);
   }
+  if (modal_ && !ended_ && toolkit_.activeDialog() == this) OnActivate();
 }
 
 int Dialog::DoModal() {

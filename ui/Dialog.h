@@ -26,6 +26,13 @@
 //     elsewhere, or shows a message box, swallows the click.
 //  7. A modal run blocks its caller until EndDialog; "end the process" unwinds every modal run
 //     (Toolkit::EndProcess). Closing a window with its close box calls OnClose.
+//  8. The forms toolkit of the calculator differs in one point: there a message box leaves the
+//     focus alone (no FocusOut when it opens, no FocusIn when it closes), so a GotFocus handler
+//     may show a box and move the focus without being called again. Such a window says so with
+//     SetMessageBoxesMoveFocus(false); rule 4 then does not apply to it.
+//  9. A window is activated when it becomes the toolkit's active window after it was created
+//     (Show, or the user coming back to it from another window, and a modal window right after
+//     OnInitDialog): OnActivate runs then, as the forms toolkit's Activate event.
 
 #include <functional>
 #include <map>
@@ -98,6 +105,9 @@ class Dialog {
   void SetDefaultButton(int id);
   int cancelButton() const { return cancelButton_; }
   void SetCancelButton(int id) { cancelButton_ = id; }
+  // Rule 8: whether a message box takes the focus of this window (true, the default).
+  bool messageBoxesMoveFocus() const { return boxesMoveFocus_; }
+  void SetMessageBoxesMoveFocus(bool move) { boxesMoveFocus_ = move; }
 
   // Focus (rules 2 to 4).
   Control* focus() const { return holder_; }
@@ -140,6 +150,8 @@ class Dialog {
   // Called by the toolkit around a message box (rule 4).
   void MessageBoxOpening();
   void MessageBoxClosed();
+  // Called by the toolkit when the window becomes the active one (rule 9).
+  void Activated();
 
  protected:
   // Answer true to put the focus on the first tab stop afterwards.
@@ -147,6 +159,7 @@ class Dialog {
   virtual void OnOK() { EndDialog(IDOK); }
   virtual void OnCancel() { EndDialog(IDCANCEL); }
   virtual void OnClose() { Command(cancelButton_); }
+  virtual void OnActivate() {}
   // A button's command: its Click handlers, else OnOK for IDOK and OnCancel for IDCANCEL.
   void Command(int id);
 
@@ -174,6 +187,7 @@ class Dialog {
   Control* holder_ = nullptr;
   Control* target_ = nullptr;
   int openBoxes_ = 0;
+  bool boxesMoveFocus_ = true;
   bool modal_ = false;
   bool created_ = false;
   bool shown_ = false;

@@ -48,8 +48,10 @@ Dialog* Toolkit::activeDialog() const {
 }
 
 void Toolkit::Activate(Dialog& dialog) {
+  const bool becomesActive = activeDialog() != &dialog;
   Forget(dialog);
   active_.push_back(&dialog);
+  if (becomesActive) dialog.Activated();
 }
 
 void Toolkit::Forget(Dialog& dialog) {

@@ -66,6 +66,7 @@ class Toolkit {
   // The window that receives message boxes' focus handling: the innermost modal dialog, else
   // the modeless dialog activated last.
   Dialog* activeDialog() const;
+  // Makes `dialog` the active window; one that was not active before is told (Dialog.h, rule 9).
   void Activate(Dialog& dialog);
   void Forget(Dialog& dialog);  // the dialog is going away
 
