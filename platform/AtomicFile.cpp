@@ -48,7 +48,12 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 std::string TemporaryName(const fs::path& target) {
   static thread_local std::mt19937 random{std::random_device{}()};
-  return "." + target.filename().string() + "." + std::to_string(random() % 1000000) + ".tmp";
+  std::string name = ".";
+  name += target.filename().string();
+  name += '.';
+  name += std::to_string(random() % 1000000);
+  name += ".tmp";
+  return name;
 }
 
 void SyncFolder(const fs::path& folder) {

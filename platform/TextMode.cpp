@@ -64,6 +64,8 @@ std::string FromTextMode(std::string_view raw) {
 }
 
 std::optional<std::string> ReadBinaryFile(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) return std::nullopt;  // a folder reads as nothing
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

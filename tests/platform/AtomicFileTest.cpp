@@ -41,6 +41,9 @@ TEST(AtomicFile, AppendKeepsWhatWasThere) {
 TEST(AtomicFile, AFolderThatIsMissingFailsCleanly) {
   testing_support::TempDir dir;
   EXPECT_FALSE(platform::ReplaceFileAtomically(dir.path() / "absent" / "f", "x"));
+  fs::create_directory(dir.path() / "folder");
+  EXPECT_FALSE(platform::ReadBinaryFile(dir.path() / "folder").has_value());
+  EXPECT_FALSE(platform::ReplaceFileAtomically(dir.path() / "folder", "x"));
 }
 
 }  // namespace
