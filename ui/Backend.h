@@ -32,7 +32,7 @@ class Backend {
   // The frame's window goes away (FrameWindow::Close, or the frame is destroyed). Closing the
   // program's main window ends the process.
   virtual void CloseFrame(FrameWindow& frame) { (void)frame; }
-  virtual Answer ShowMessageBox(const MessageBoxSpec& spec) = 0;
+  virtual Answer ShowMessageBox(const MessageBoxSpec& box) = 0;
   virtual void Sound(const Tone& tone) = 0;
   virtual void SetWaitCursor(bool on) = 0;
   // Runs `task` once the current event has been handled. Safe to call from any thread.

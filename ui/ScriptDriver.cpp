@@ -192,19 +192,19 @@ void ScriptDriver::ShowFrame(FrameWindow&) {
 
 void ScriptDriver::FrameChanged(FrameWindow&) {}
 
-ui::Answer ScriptDriver::ShowMessageBox(const MessageBoxSpec& spec) {
-  boxes_.push_back(spec);
+ui::Answer ScriptDriver::ShowMessageBox(const MessageBoxSpec& box) {
+  boxes_.push_back(box);
   if (steps_.empty() || steps_.front().act)
-    throw ScriptError("unexpected message box " + Describe(spec));
+    throw ScriptError("unexpected message box " + Describe(box));
   Step step = std::move(steps_.front());
   steps_.pop_front();
   const ExpectedBox& e = step.expected;
-  const bool matches = e.text == spec.text && (!e.caption || *e.caption == spec.caption) &&
-                       (!e.icon || *e.icon == spec.icon) &&
-                       (!e.buttons || *e.buttons == spec.buttons) &&
-                       (!e.defaultButton || *e.defaultButton == spec.defaultButton);
+  const bool matches = e.text == box.text && (!e.caption || *e.caption == box.caption) &&
+                       (!e.icon || *e.icon == box.icon) &&
+                       (!e.buttons || *e.buttons == box.buttons) &&
+                       (!e.defaultButton || *e.defaultButton == box.defaultButton);
   if (!matches) {
-    throw ScriptError("message box " + Describe(spec) + " where the script expected \"" + e.text +
+    throw ScriptError("message box " + Describe(box) + " where the script expected \"" + e.text +
                       "\"" + (e.caption ? " (caption \"" + *e.caption + "\")" : std::string()));
   }
   return step.answer;

@@ -81,7 +81,7 @@ class ScriptDriver : public Backend {
   void DestroyWindow(Dialog& dialog) override;
   void ShowFrame(FrameWindow& frame) override;
   void FrameChanged(FrameWindow& frame) override;
-  ui::Answer ShowMessageBox(const MessageBoxSpec& spec) override;
+  ui::Answer ShowMessageBox(const MessageBoxSpec& box) override;
   void Sound(const Tone& tone) override;
   void SetWaitCursor(bool on) override;
   void Post(std::function<void()> task) override;

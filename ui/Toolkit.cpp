@@ -12,10 +12,10 @@ Answer Toolkit::MessageBox(std::string_view text, std::string_view caption, Butt
                            Icon icon, int defaultButton) {
   Dialog* owner = activeDialog();
   if (owner) owner->MessageBoxOpening();
-  MessageBoxSpec spec{std::string(text), std::string(caption), buttons, icon, defaultButton};
+  MessageBoxSpec box{std::string(text), std::string(caption), buttons, icon, defaultButton};
   Answer answer = Answer::Cancel;
   try {
-    answer = backend_.ShowMessageBox(spec);
+    answer = backend_.ShowMessageBox(box);
   } catch (...) {
     if (owner) owner->MessageBoxClosed();
     throw;

@@ -283,23 +283,23 @@ void QtBackend::CloseFrame(FrameWindow& frame) {
 
 // ---- Message boxes and the rest ------------------------------------------------------------
 
-Answer QtBackend::ShowMessageBox(const MessageBoxSpec& spec) {
+Answer QtBackend::ShowMessageBox(const MessageBoxSpec& request) {
   ThrowIfEnding();
   const QPointer<QWidget> previous = QApplication::activeWindow();
   // A box stands over the window in front: never over one that is closed and going away.
   QWidget* parent = QApplication::activeModalWidget();
   if (!parent || !parent->isVisible()) parent = previous;
   if (parent && !parent->isVisible()) parent = nullptr;
-  auto owned = std::make_unique<QMessageBox>(IconOf(spec.icon), ToQt(spec.caption), ToQt(spec.text),
-                                             QMessageBox::NoButton, parent);
+  auto owned = std::make_unique<QMessageBox>(IconOf(request.icon), ToQt(request.caption),
+                                             ToQt(request.text), QMessageBox::NoButton, parent);
   const QPointer<QMessageBox> box = owned.get();
   box->setTextFormat(Qt::PlainText);
-  const std::vector<QMessageBox::StandardButton> order = ButtonsOf(spec.buttons);
+  const std::vector<QMessageBox::StandardButton> order = ButtonsOf(request.buttons);
   for (const QMessageBox::StandardButton button : order) box->addButton(button);
-  const std::size_t defaultIndex = static_cast<std::size_t>(std::max(0, spec.defaultButton));
+  const std::size_t defaultIndex = static_cast<std::size_t>(std::max(0, request.defaultButton));
   box->setDefaultButton(order[std::min(defaultIndex, order.size() - 1)]);
   OnlyItsButtons onlyItsButtons;
-  if (spec.buttons == Buttons::YesNo) box->installEventFilter(&onlyItsButtons);
+  if (request.buttons == Buttons::YesNo) box->installEventFilter(&onlyItsButtons);
 
   openBoxes_.push_back(box);
   box->exec();

@@ -83,7 +83,7 @@ class QtBackend final : public Backend {
   void ShowFrame(FrameWindow& frame) override;
   void FrameChanged(FrameWindow& frame) override;
   void CloseFrame(FrameWindow& frame) override;
-  Answer ShowMessageBox(const MessageBoxSpec& spec) override;
+  Answer ShowMessageBox(const MessageBoxSpec& box) override;
   void Sound(const Tone& tone) override;
   void SetWaitCursor(bool on) override;
   void Post(std::function<void()> task) override;

@@ -15,29 +15,14 @@ namespace mirsa_test {
 // The branch of the tests as the first-run dialog stores it (the id boxes turn letters into
 // capitals; the passwords keep their case).
 inline mirsa::ParameterSet EnteredBranch() {
-  mirsa::ParameterSet p;
-  p[mirsa::kMemberCode] = "000100020003";
-  p[mirsa::kBankName] = "FIRST BANK MAIN BRANCH";
-  p[mirsa::kBankCode] = "1";
-  p[mirsa::kZoneCode] = "2";
-  p[mirsa::kBranchCode] = "3";
-  p[mirsa::kPlr] = "12.5";
-  p[mirsa::kAddress] = "1 MARKET ROAD";
-  p[mirsa::kCity] = "PUNE";
+  mirsa::ParameterSet p = BranchParameters();
   p[mirsa::kPin] = "411001";
   p[mirsa::kPhoneNumber] = "2345678";
   p[mirsa::kPhoneStdCode] = "020";
   p[mirsa::kFaxNumber] = "2345679";
   p[mirsa::kFaxStdCode] = "020";
   p[mirsa::kMaker1Id] = "MAKER1";
-  p[mirsa::kMaker1Password] = "Secret1";
-  p[mirsa::kMaker2Id] = "MAKER2";
-  p[mirsa::kMaker2Password] = "secret2";
-  p[mirsa::kCheckerId] = "CHECKER";
-  p[mirsa::kCheckerPassword] = "Check";
-  p[mirsa::kServerAddress] = "127.0.0.1";
   p[mirsa::kEmailId] = "branch@bank.in";
-  p[mirsa::kConnectionName] = "My Connection";
   return p;
 }
 
