@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "tallisk/member/StartUp.h"
+#include "tallisk/upload/TrustFtpServer.h"
 #include "ui/Toolkit.h"
 #include "ui/qt/QtBackend.h"
 
@@ -14,7 +15,9 @@ int main(int argc, char** argv) {
   ui::Toolkit toolkit(backend);
   const std::filesystem::path programDir =
       QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
-  tallisk::TalliskApp app(toolkit, programDir);
+  const tallisk::FtpServerAddress trustServer{std::string(tallisk::kTrustFtpHost),
+                                              tallisk::kTrustFtpPort};
+  tallisk::TalliskApp app(toolkit, programDir, trustServer);
   try {
     if (!app.Start()) return 0;
     return backend.Exec();

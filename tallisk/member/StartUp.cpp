@@ -13,8 +13,10 @@ namespace tallisk {
 
 namespace fs = std::filesystem;
 
-TalliskApp::TalliskApp(ui::Toolkit& toolkit, fs::path programDir) : toolkit_(toolkit) {
+TalliskApp::TalliskApp(ui::Toolkit& toolkit, fs::path programDir, FtpServerAddress uploadServer)
+    : toolkit_(toolkit) {
   session_.files.programDir = std::move(programDir);
+  session_.uploadServer = std::move(uploadServer);
 }
 
 TalliskApp::~TalliskApp() = default;

@@ -15,7 +15,9 @@ class frmPeriodicalData;
 
 class TalliskApp {
  public:
-  TalliskApp(ui::Toolkit& toolkit, std::filesystem::path programDir);
+  // `uploadServer`: where the output file goes (the trust's server unless a test names one).
+  TalliskApp(ui::Toolkit& toolkit, std::filesystem::path programDir,
+             FtpServerAddress uploadServer = {});
   ~TalliskApp();
 
   // Answers true when the entry form is shown (it ends the process when it closes), false when

@@ -25,7 +25,8 @@ bool IsSeparator(char c) {
 }  // namespace
 
 void frmPeriodicalData::WireFieldEntry() {
-  for (std::string_view box : {txtTVPAN, txtSSIName, txtBranchName, txtRemarks}) {
+  for (std::string_view box :
+       {txtTVPAN, txtSSIName, txtBranchName, txtRemarks, txtDDNo, txtDDDate}) {
     On(box, ui::Event::Change, [this, box] {
       std::string text = T(box);
       if (std::none_of(text.begin(), text.end(), IsSeparator)) return;
@@ -33,7 +34,7 @@ void frmPeriodicalData::WireFieldEntry() {
       Set(box, text);
     });
   }
-  for (std::string_view box : {txtSSIName, txtBranchName, txtRemarks}) {
+  for (std::string_view box : {txtSSIName, txtBranchName, txtRemarks, txtDDNo, txtDDDate}) {
     OnKey(C(box).id(), [this](ui::Key& key) {
       if (!IsTypedCharacter(key) || key.code != '|') return;
       key.code = ui::Key::kNone;

@@ -23,7 +23,7 @@ constexpr ui::Color kBlue = ui::Rgb(0, 0, 255);
 }  // namespace
 
 frmPeriodicalData::frmPeriodicalData(ui::Toolkit& toolkit, TalliskSession& session)
-    : ui::Dialog(toolkit, Layout()), session_(session) {
+    : ui::Dialog(toolkit, Layout()), session_(session), upload_(toolkit, session.uploadServer) {
   SetMessageBoxesMoveFocus(false);
   SetCancelButton(C(cmdCancelClose).id());
   for (std::string_view hidden : {txtMemberID, txtGCDate}) C(hidden).SetVisible(false);
@@ -33,11 +33,7 @@ frmPeriodicalData::frmPeriodicalData(ui::Toolkit& toolkit, TalliskSession& sessi
     C(value).SetTextColor(kBlue);
   C(opRegNo).SetChecked(true);
   C(cmbStatus).SetSelection(0);
-  // The payment details and the upload are not offered yet: the frame and all it holds are
-  // hidden, the button that shows it disabled.
-  Enable(cmdPmtDetails, false);
-  for (const auto& c : controls())
-    if (c->id() == kFraPayment || c->container() == kFraPayment) c->SetVisible(false);
+  ShowPaymentFrame(false);  // the payment button shows it
   C(scrRec).SetRange(1, 1);
 
   // Key preview: Alt and a caption's marked letter presses that button.
@@ -45,6 +41,7 @@ frmPeriodicalData::frmPeriodicalData(ui::Toolkit& toolkit, TalliskSession& sessi
   On(scrRec, ui::Event::Scroll, [this] { Browse(C(scrRec).position()); });
   WireFieldEntry();
   WireCommands();
+  WirePayment();
 }
 
 bool frmPeriodicalData::OnInitDialog() {
@@ -53,6 +50,7 @@ bool frmPeriodicalData::OnInitDialog() {
 
 void frmPeriodicalData::OnActivate() {
   LoadForm();
+  PaymentActivated();
 }
 
 void frmPeriodicalData::OnClose() {

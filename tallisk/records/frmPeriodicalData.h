@@ -18,6 +18,7 @@
 #include "tallisk/member/TalliskSession.h"
 #include "tallisk/records/PeriodicalRecord.h"
 #include "tallisk/records/YearFiles.h"
+#include "tallisk/upload/OutputUpload.h"
 #include "ui/Dialog.h"
 
 namespace tallisk {
@@ -39,6 +40,8 @@ class frmPeriodicalData : public ui::Dialog {
   bool WriteHeaderFile();
   // Writes the output file (header line, data lines, and `lastLine` when given).
   bool WriteOutputFile(std::optional<std::string_view> lastLine = std::nullopt);
+  // Whether the put of the output file has been given since the form was last activated.
+  bool uploadIssued() const { return uploadIssued_; }
 
  protected:
   bool OnInitDialog() override;
@@ -91,6 +94,13 @@ class frmPeriodicalData : public ui::Dialog {
   double TotalFee() const;
   void SetTotalFee(double total);
 
+  // The payment details and the upload (PeriodicalPayment.cpp).
+  void WirePayment();
+  void ShowPaymentFrame(bool show);
+  void OnPmtDetails();
+  void OnUpload();
+  void PaymentActivated();
+
   // Control helpers.
   ui::Control& C(std::string_view name) const { return control(name); }
   const std::string& T(std::string_view name) const { return control(name).text(); }
@@ -109,6 +119,8 @@ class frmPeriodicalData : public ui::Dialog {
   std::optional<YearFiles> files_;
   bool cancelUnderway_ = false;  // suppresses the TVPAN look-up until the next command
   double feeWhenEditStarted_ = 0;
+  OutputUpload upload_;
+  bool uploadIssued_ = false;  // the put was given; Upload stays disabled until activation
 };
 
 }  // namespace tallisk

@@ -71,7 +71,7 @@ FtpServer::FtpServer(FtpServerOptions options) {
   std::vector<std::string> args = {kPython,      TALVO_FTP_SERVER_SCRIPT,
                                    "--root",     root_.string(),
                                    "--user",     kFtpUser,
-                                   "--password", kFtpPassword,
+                                   "--password", options.password,
                                    "--port",     "0"};
   for (const auto& folder : options.readOnlyFolders) {
     fs::create_directories(root_ / folder);

@@ -29,6 +29,8 @@ struct FtpServerOptions {
   double replyDelaySeconds = 0;
   // No reply at all (the greeting included) until ReleaseReplies().
   bool holdReplies = false;
+  // The password the server expects of the user (another one makes it refuse the programs).
+  std::string password = kFtpPassword;
 };
 
 class FtpServer {

@@ -43,8 +43,8 @@ TEST_F(PeriodicalData, OpensBrowsingWithTheYearAndTheListSize) {
             "The number alloted by TALVO for this borrowal account");
   EXPECT_EQ(form->control(cmdDelete).tip(), "Press Alt+D to perform this operation");
   EXPECT_FALSE(form->control(txtMemberID).visible());
-  // The payment has its place, not yet its use.
-  EXPECT_FALSE(form->control(cmdPmtDetails).enabled());
+  // The payment frame waits for its button.
+  EXPECT_TRUE(form->control(cmdPmtDetails).enabled());
   EXPECT_FALSE(form->control(fraPayment).visible());
 }
 
