@@ -49,10 +49,10 @@ class WaitingDriver : public ui::ScriptDriver {
     if (whileWaiting) std::exchange(whileWaiting, {})();
     ScriptDriver::ProcessEvents();
   }
-  ui::Answer ShowMessageBox(const ui::MessageBoxSpec& spec) override {
-    if (boxesToAnswerUnread == 0) return ScriptDriver::ShowMessageBox(spec);
+  ui::Answer ShowMessageBox(const ui::MessageBoxSpec& request) override {
+    if (boxesToAnswerUnread == 0) return ScriptDriver::ShowMessageBox(request);
     --boxesToAnswerUnread;
-    unreadBoxes.push_back(spec);
+    unreadBoxes.push_back(request);
     return ui::Answer::Ok;
   }
 };
