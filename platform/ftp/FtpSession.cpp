@@ -323,15 +323,18 @@ FtpResult Refused(std::string detail) {
   return result;
 }
 
+// The answer to a file operation whose remote path names no file.
+FtpResult NamesNoFile(const std::string& action) {
+  return Refused("Could not " + action + ": the remote path names no file");
+}
+
 }  // namespace
 
 FtpResult FtpSession::PutFile(const std::filesystem::path& local, std::string_view remotePath) {
   Request request;
   request.path = ResolveRemotePath(current_, remotePath);
   request.action = "put " + local.string() + " as " + request.path.ToString();
-  if (!NamesFile(request.path)) {
-    return Refused("Could not " + request.action + ": the remote path names no file");
-  }
+  if (!NamesFile(request.path)) return NamesNoFile(request.action);
   const std::optional<std::string> bytes = ReadBinaryFile(local);
   if (!bytes) return Refused("Could not " + request.action + ": the local file cannot be read");
   request.upload = *bytes;
@@ -344,9 +347,7 @@ FtpResult FtpSession::GetFile(std::string_view remotePath, const std::filesystem
   request.action = "get " + request.path.ToString() + " as " + local.string();
   request.target = "The file " + request.path.ToString();
   request.absentWhenRefused = true;
-  if (!NamesFile(request.path)) {
-    return Refused("Could not " + request.action + ": the remote path names no file");
-  }
+  if (!NamesFile(request.path)) return NamesNoFile(request.action);
   std::string bytes;
   request.download = &bytes;
   FtpResult result = Perform(request);
@@ -364,9 +365,7 @@ FtpResult FtpSession::FindFile(std::string_view remotePath) {
   request.target = "The file " + request.path.ToString();
   request.noBody = true;
   request.absentWhenRefused = true;
-  if (!NamesFile(request.path)) {
-    return Refused("Could not " + request.action + ": the remote path names no file");
-  }
+  if (!NamesFile(request.path)) return NamesNoFile(request.action);
   return Perform(request);
 }
 
